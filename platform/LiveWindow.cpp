@@ -11,6 +11,7 @@
 #include "platform/AppIcon.h"
 #include "platform/CommonDlg.h"
 #include "platform/Fonts.h"
+#include "platform/PicBox.h"
 
 namespace platform {
 
@@ -66,8 +67,10 @@ static QObject* createControl(const ControlDef& c, QWidget* parent) {
     }
     case ControlKind::CommonDlg:
         return new CommonDlg(parent);
-    case ControlKind::DrawPanel:
     case ControlKind::PicBox:
+        w = new PicBox(parent);
+        break;
+    case ControlKind::DrawPanel:
     case ControlKind::TransLabel:
         return nullptr;
     }

@@ -11,6 +11,7 @@
 
 #include "platform/CommonDlg.h"
 #include "platform/LiveWindow.h"
+#include "platform/PicBox.h"
 
 namespace platform {
 
@@ -86,6 +87,10 @@ bool readChecked(const std::string& window, const std::string& control) {
 void writeChecked(const std::string& window, const std::string& control, bool checked) {
     // setChecked emits toggled, not clicked, so no click handler runs.
     if (auto* box = find<QCheckBox>(window, control)) box->setChecked(checked);
+}
+
+void writePicture(const std::string& window, const std::string& control, const QByteArray& bytes) {
+    if (auto* box = find<PicBox>(window, control)) box->setPicture(bytes);
 }
 
 bool showFileDialog(const std::string& window, const std::string& control) {

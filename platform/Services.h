@@ -31,6 +31,9 @@ void writeText(const std::string& window, const std::string& control, const QStr
 bool readChecked(const std::string& window, const std::string& control);
 void writeChecked(const std::string& window, const std::string& control, bool checked);  // raises no click event
 
+// Gives a picture box its own copy of the bytes; bytes that are no picture leave it white.
+void writePicture(const std::string& window, const std::string& control, const QByteArray& bytes);
+
 // Shows a window's file dialog; true and the chosen path on OK, false on Cancel.
 bool showFileDialog(const std::string& window, const std::string& control);
 QString dialogFileName(const std::string& window, const std::string& control);
