@@ -4,15 +4,17 @@
 BUILD ?= build
 PACKAGES := cmake ninja-build g++ make qt6-base-dev libjpeg62-turbo-dev libgtest-dev libbenchmark-dev \
             fonts-noto-cjk xvfb xdotool
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+FUZZ_SECONDS ?= 60
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test clean
+.PHONY: all deps build run test bench fuzz clean
 
 all: build
 
 deps:
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(PACKAGES) $(EXTRA_PACKAGES); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -33,5 +35,19 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j2
 
+bench: build
+	$(BUILD)/bench/picture_bench
+
+# Runs the picture fuzzer for FUZZ_SECONDS; findings land in build-fuzz/ as crash-* files.
+fuzz:
+	$(MAKE) deps EXTRA_PACKAGES="$(FUZZ_PACKAGES)"
+	[ -f build-fuzz/build.ninja ] || cmake -S . -B build-fuzz -G Ninja -DMOCKSHOT_FUZZ=ON \
+	  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build-fuzz
+	mkdir -p build-fuzz/seeds build-fuzz/corpus
+	build-fuzz/tests/fuzz/picture_fuzz_seeds build-fuzz/seeds
+	cd build-fuzz && ./tests/fuzz/picture_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+	  -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 corpus seeds
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-fuzz
