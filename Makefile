@@ -8,7 +8,7 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZ_SECONDS ?= 60
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test bench fuzz clean
+.PHONY: all deps build run test bench templates fuzz clean
 
 all: build
 
@@ -34,6 +34,10 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j2
+
+# Redraws the page templates into pages/templates (committed; the build embeds them).
+templates: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/templates/draw_templates pages/templates
 
 bench: build
 	$(BUILD)/bench/picture_bench

@@ -1,5 +1,6 @@
 #include "input/InputWindowDef.h"
 
+#include "input/InputCommands.h"
 #include "platform/Services.h"
 
 namespace input {
@@ -58,6 +59,10 @@ static platform::WindowDef makeDefinition() {
         // standard control made later, the file dialogs' among them.
         {.control = "", .kind = platform::EventKind::Created,
          .handler = [](const platform::EventArgs&) { platform::applySkin(platform::SkinScheme::Blue); }},
+        {"选择框1", platform::EventKind::Clicked, [](const platform::EventArgs&) { sundokClicked(); }},
+        {"选择框2", platform::EventKind::Clicked, [](const platform::EventArgs&) { veloraClicked(); }},
+        {"按钮1", platform::EventKind::Clicked, [](const platform::EventArgs&) { loadPictureClicked(); }},
+        {"按钮2", platform::EventKind::Clicked, [](const platform::EventArgs&) { generateClicked(); }},
     };
     return w;
 }

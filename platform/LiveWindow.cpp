@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,8 +11,11 @@
 
 #include "platform/AppIcon.h"
 #include "platform/CommonDlg.h"
+#include "platform/DrawPanel.h"
 #include "platform/Fonts.h"
 #include "platform/PicBox.h"
+#include "platform/TransLabel.h"
+#include "platform/picture/Picture.h"
 
 namespace platform {
 
@@ -24,7 +28,7 @@ static Qt::Alignment alignmentOf(HAlign a) {
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-// The widget of one control row, or nullptr for a kind this build cannot show.
+// The widget of one control row, or nullptr when it cannot be made.
 static QObject* createControl(const ControlDef& c, QWidget* parent) {
     const QString text = QString::fromStdString(c.text);
     QWidget* w = nullptr;
@@ -70,9 +74,26 @@ static QObject* createControl(const ControlDef& c, QWidget* parent) {
     case ControlKind::PicBox:
         w = new PicBox(parent);
         break;
-    case ControlKind::DrawPanel:
-    case ControlKind::TransLabel:
-        return nullptr;
+    case ControlKind::DrawPanel: {
+        auto* panel = new DrawPanel(parent);
+        if (!c.picture.empty()) {
+            QFile file(QString::fromStdString(c.picture));
+            if (!file.open(QIODevice::ReadOnly)) return nullptr;
+            const QByteArray bytes = file.readAll();
+            panel->setBackgroundPicture(picture::decodePicture(
+                reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
+        }
+        w = panel;
+        break;
+    }
+    case ControlKind::TransLabel: {
+        auto* label = new TransLabel(parent);
+        label->setText(text);
+        label->setColour(QColor(c.color.r, c.color.g, c.color.b));
+        label->setAlignment(alignmentOf(c.align));
+        w = label;
+        break;
+    }
     }
     if (!c.font.isDefault()) w->setFont(fontFor(c.font));
     w->setGeometry(c.x, c.y, c.width, c.height);
@@ -125,7 +146,7 @@ QString LiveWindow::createChildren(const std::string& parentName, QWidget* paren
     for (auto it = def_.controls.rbegin(); it != def_.controls.rend(); ++it) {
         if (it->parent != parentName) continue;
         QObject* made = createControl(*it, parent);
-        if (!made) return QStringLiteral("%1: controls of kind %2 cannot be shown yet")
+        if (!made) return QStringLiteral("%1: the %2 cannot be made (is its picture missing?)")
                               .arg(QString::fromStdString(it->name), QString::fromUtf8(kindName(it->kind)));
         made->setObjectName(QString::fromStdString(it->name));
         controls_[it->name] = made;

@@ -12,6 +12,7 @@
 #include "platform/CommonDlg.h"
 #include "platform/LiveWindow.h"
 #include "platform/PicBox.h"
+#include "platform/TransLabel.h"
 
 namespace platform {
 
@@ -71,12 +72,14 @@ static T* find(const std::string& window, const std::string& control) {
 
 QString readText(const std::string& window, const std::string& control) {
     if (auto* edit = find<QLineEdit>(window, control)) return edit->text();
+    if (auto* label = find<TransLabel>(window, control)) return label->text();
     if (auto* dlg = find<CommonDlg>(window, control)) return dlg->fileName;
     return {};
 }
 
 void writeText(const std::string& window, const std::string& control, const QString& text) {
     if (auto* edit = find<QLineEdit>(window, control)) edit->setText(text);
+    if (auto* label = find<TransLabel>(window, control)) label->setText(text);
 }
 
 bool readChecked(const std::string& window, const std::string& control) {

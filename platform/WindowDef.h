@@ -44,6 +44,7 @@ struct ControlDef {
     Rgb color;
     HAlign align = HAlign::Left;
     bool paintsBackground = false;  // labels that cover what lies beneath
+    std::string picture;  // canvases: the resource path of the background picture
 };
 
 enum class EventKind { Created, Clicked, LeftPressed };

@@ -65,7 +65,7 @@ TEST(LiveWindow, FirstListedSiblingLiesOnTop) {
     EXPECT_EQ(bottomToTop, (QStringList{"bottom", "middle", "top"}));
 }
 
-TEST(LiveWindow, AnUnsoundOrUnsupportedDefinitionIsRefused) {
+TEST(LiveWindow, AnUnsoundDefinitionOrAMissingPictureIsRefused) {
     WindowDef broken = testWindow();
     broken.controls[0].parent = "nowhere";
     QString why;
@@ -73,7 +73,7 @@ TEST(LiveWindow, AnUnsoundOrUnsupportedDefinitionIsRefused) {
     EXPECT_TRUE(why.contains("nowhere"));
 
     WindowDef later = testWindow();
-    later.controls.push_back({.name = "canvas", .kind = ControlKind::DrawPanel, .width = 5, .height = 5});
+    later.controls.push_back({.name = "canvas", .kind = ControlKind::DrawPanel, .width = 5, .height = 5, .picture = ":/no/such.jpg"});
     EXPECT_FALSE(LiveWindow::build(later, &why));
     EXPECT_TRUE(why.contains("DrawPanel"));
     EXPECT_FALSE(loadWindow(later, Modality::Modeless));
