@@ -18,6 +18,8 @@ struct PageDef {
     platform::WindowDef window;
     std::vector<FieldSource> fields;
     std::string pictureBox;
+    std::string canvas;      // a press on its bare parts saves it
+    std::string saveDialog;
 };
 
 const PageDef& veloraPage();

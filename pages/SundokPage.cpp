@@ -1,4 +1,5 @@
 #include "pages/PageDef.h"
+#include "snapshot/SaveSnapshot.h"
 
 namespace pages {
 
@@ -34,11 +35,16 @@ static PageDef makeSundok() {
          .height = 32, .text = "我勒个去！！！！！！！", .font = {"宋体", 20, 700}, .color = {58, 58, 58}},
         {.name = "图片", .kind = ControlKind::PicBox, .parent = "画板_sundok", .x = 9, .y = 48, .width = 463, .height = 312},
     };
-    w.events = {{.kind = platform::EventKind::Created,
-                 .handler = [](const platform::EventArgs&) { fillPage(sundokPage()); }}};
+    w.events = {
+        {.kind = platform::EventKind::Created, .handler = [](const platform::EventArgs&) { fillPage(sundokPage()); }},
+        {"画板_sundok", platform::EventKind::LeftPressed,
+         [](const platform::EventArgs&) { snapshot::saveSnapshot(sundokPage()); }},
+    };
     page.fields = {{"标题a", "编辑框1"}, {"价格", "编辑框2"}, {"售出", "编辑框3"},
                    {"交易", "编辑框4"}, {"评价", "编辑框5"}, {"库存", "编辑框6"}};
     page.pictureBox = "图片";
+    page.canvas = "画板_sundok";
+    page.saveDialog = "通用对话框1";
     return page;
 }
 

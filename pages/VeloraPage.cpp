@@ -1,4 +1,5 @@
 #include "pages/PageDef.h"
+#include "snapshot/SaveSnapshot.h"
 
 namespace pages {
 
@@ -36,11 +37,16 @@ static PageDef makeVelora() {
         {.name = "标题", .kind = ControlKind::TransLabel, .parent = "画板_velora", .x = 390, .y = 21, .width = 584,
          .height = 40, .text = "我只是想测试一下这个标签而已！", .font = {"微软雅黑", 24, 700}, .color = {0, 0, 0}},
     };
-    w.events = {{.kind = platform::EventKind::Created,
-                 .handler = [](const platform::EventArgs&) { fillPage(veloraPage()); }}};
+    w.events = {
+        {.kind = platform::EventKind::Created, .handler = [](const platform::EventArgs&) { fillPage(veloraPage()); }},
+        {"画板_velora", platform::EventKind::LeftPressed,
+         [](const platform::EventArgs&) { snapshot::saveSnapshot(veloraPage()); }},
+    };
     // The stock field is not shown on this page; the bonus points are the transactions.
     page.fields = {{"标题", "编辑框1"}, {"价格", "编辑框2"}, {"售出", "编辑框3"}, {"评价", "编辑框5"}, {"积分", "编辑框4"}};
     page.pictureBox = "图片";
+    page.canvas = "画板_velora";
+    page.saveDialog = "通用对话框1";
     return page;
 }
 

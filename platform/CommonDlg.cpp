@@ -13,6 +13,14 @@ static DialogHook& dialogHook() {
 
 void setDialogHook(DialogHook hook) { dialogHook() = std::move(hook); }
 
+QString suffixOfNameFilter(const QString& filter) {
+    const int star = filter.lastIndexOf(QStringLiteral("(*."));
+    const int close = filter.indexOf(QLatin1Char(')'), star);
+    if (star < 0 || close < 0) return {};
+    const QString suffix = filter.mid(star + 3, close - star - 3);
+    return suffix.contains(QLatin1Char(' ')) || suffix.contains(QLatin1Char('*')) ? QString() : suffix;
+}
+
 DialogRequest CommonDlg::request() const {
     DialogRequest r;
     r.kind = kind;
@@ -37,6 +45,11 @@ bool CommonDlg::show(QWidget* owner) {
         dlg.setFileMode(r.kind == DialogKind::Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         if (!r.nameFilters.isEmpty()) dlg.setNameFilters(r.nameFilters);
         if (!r.defaultSuffix.isEmpty()) dlg.setDefaultSuffix(r.defaultSuffix);
+        // A name typed without an extension takes the one of the filter chosen.
+        QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, [&dlg](const QString& filter) {
+            const QString suffix = suffixOfNameFilter(filter);
+            if (!suffix.isEmpty()) dlg.setDefaultSuffix(suffix);
+        });
         if (!r.startPath.isEmpty()) dlg.selectFile(r.startPath);
         if (dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty()) chosen = dlg.selectedFiles().first();
     }

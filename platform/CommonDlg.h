@@ -27,6 +27,9 @@ struct DialogRequest {
 using DialogHook = std::function<std::optional<QString>(const DialogRequest&)>;
 void setDialogHook(DialogHook hook);
 
+// "BMP图片(*.bmp)" -> "bmp"; empty when the filter names no single extension.
+QString suffixOfNameFilter(const QString& filter);
+
 class CommonDlg : public QObject {
     Q_OBJECT
 public:

@@ -139,4 +139,17 @@ void showError(const QString& text) {
     QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("mockshot"), text);
 }
 
+static std::function<bool(const QString&)>& questionHook() {
+    static std::function<bool(const QString&)> hook;
+    return hook;
+}
+
+void setQuestionHook(std::function<bool(const QString&)> hook) { questionHook() = std::move(hook); }
+
+bool askYesNo(const QString& text) {
+    if (questionHook()) return questionHook()(text);
+    return QMessageBox::question(QApplication::activeWindow(), QStringLiteral("mockshot"), text,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
 }  // namespace platform

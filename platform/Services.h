@@ -48,5 +48,8 @@ void applySkin(SkinScheme scheme);
 // An error message box over the active window. Tests route messages to a hook instead.
 void showError(const QString& text);
 void setMessageHook(std::function<void(const QString&)> hook);
+// A yes-or-no question over the active window; true for yes.
+bool askYesNo(const QString& text);
+void setQuestionHook(std::function<bool(const QString&)> hook);
 
 }  // namespace platform
