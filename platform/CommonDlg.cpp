@@ -41,6 +41,7 @@ bool CommonDlg::show(QWidget* owner) {
         // Qt's own dialog rather than the desktop's, so the skin reaches its controls.
         QFileDialog dlg(owner, r.title);
         dlg.setOption(QFileDialog::DontUseNativeDialog);
+        dlg.resize(760, 480);  // Qt's own size cuts the file sizes and dates short
         dlg.setAcceptMode(r.kind == DialogKind::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         dlg.setFileMode(r.kind == DialogKind::Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         if (!r.nameFilters.isEmpty()) dlg.setNameFilters(r.nameFilters);
