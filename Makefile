@@ -3,12 +3,12 @@
 
 BUILD ?= build
 PACKAGES := cmake ninja-build g++ make qt6-base-dev libjpeg62-turbo-dev libgtest-dev libbenchmark-dev \
-            fonts-noto-cjk xvfb xdotool
+            fonts-noto-cjk xvfb xdotool desktop-file-utils
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZ_SECONDS ?= 60
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test bench templates fuzz clean
+.PHONY: all deps build run test test-asan bench templates fuzz clean
 
 all: build
 
@@ -39,8 +39,17 @@ test: build
 templates: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/templates/draw_templates pages/templates
 
+# The whole suite again under ASan and UBSan, in its own build folder.
+test-asan: deps
+	[ -f build-asan/build.ninja ] || cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMOCKSHOT_SANITIZE=ON
+	cmake --build build-asan
+	cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j2
+
 bench: build
 	$(BUILD)/bench/picture_bench
+	$(BUILD)/bench/flow_bench
 
 # Runs the picture fuzzer for FUZZ_SECONDS; findings land in build-fuzz/ as crash-* files.
 fuzz:
@@ -54,4 +63,4 @@ fuzz:
 	  -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 corpus seeds
 
 clean:
-	rm -rf $(BUILD) build-fuzz
+	rm -rf $(BUILD) build-asan build-fuzz

@@ -8,8 +8,10 @@ namespace platform {
 DrawPanel::DrawPanel(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 void DrawPanel::setBackgroundPicture(QImage picture) {
-    // An opaque 32-bit picture draws without a conversion on every paint.
-    background_ = picture.convertToFormat(QImage::Format_RGB32);
+    // An opaque 32-bit picture draws without a conversion on every paint; the
+    // conversion happens in place where it can.
+    picture.convertTo(QImage::Format_RGB32);
+    background_ = std::move(picture);
     update();
 }
 

@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("mockshot"));
+    QApplication::setDesktopFileName(QStringLiteral("mockshot"));
     QApplication::setWindowIcon(platform::appIcon());
     for (const QString& face : platform::installFonts())
         std::fprintf(stderr, "mockshot: font %s is missing; Chinese text may not show (install fonts-noto-cjk)\n",

@@ -32,7 +32,10 @@ std::vector<std::uint8_t> encodeJpeg(const QImage& source, int quality, std::str
         if (error) *error = "there is no picture to encode";
         return {};
     }
-    const QImage image = source.convertToFormat(QImage::Format_RGB888);
+    // 32-bit rows go to libjpeg as they are; only other formats are converted.
+    const QImage image = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
+                             ? source
+                             : source.convertToFormat(QImage::Format_RGB32);
     Session s;
     Session* session = &s;
     jpeg_compress_struct cinfo{};
@@ -48,8 +51,12 @@ std::vector<std::uint8_t> encodeJpeg(const QImage& source, int quality, std::str
     jpeg_mem_dest(&cinfo, &session->out, &session->outSize);
     cinfo.image_width = JDIMENSION(image.width());
     cinfo.image_height = JDIMENSION(image.height());
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
+    cinfo.input_components = 4;
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    cinfo.in_color_space = JCS_EXT_BGRX;  // the byte order of QImage::Format_RGB32
+#else
+    cinfo.in_color_space = JCS_EXT_XRGB;
+#endif
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, quality, TRUE);
     for (int i = 0; i < cinfo.num_components; ++i) {  // 4:4:4
