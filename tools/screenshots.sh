@@ -9,7 +9,7 @@ start_xvfb
 
 shoot() {  # window id, output file
     eval "$(xdotool getwindowgeometry --shell "$1")"
-    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$2"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$2"
     echo "$2"
 }
 
