@@ -13,6 +13,7 @@
 #include <string>
 #include <sys/wait.h>
 
+#include "BareJpeg.h"
 #include "BenchUtil.h"
 #include "Fixtures.h"
 #include "input/InputWindowDef.h"
@@ -24,61 +25,9 @@
 #include "shell/ProductPicture.h"
 #include "snapshot/Capture.h"
 
-extern "C" {
-#include <jpeglib.h>
-}
-
 namespace {
 
 constexpr int kRuns = 21;
-
-// The floor of decoding: bare libjpeg at a given scale, into RGB rows.
-void bareDecode(const QByteArray& file, int scaleNum) {
-    jpeg_decompress_struct cinfo{};
-    jpeg_error_mgr err{};
-    cinfo.err = jpeg_std_error(&err);
-    jpeg_create_decompress(&cinfo);
-    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(file.constData()), static_cast<unsigned long>(file.size()));
-    jpeg_read_header(&cinfo, TRUE);
-    cinfo.scale_num = static_cast<unsigned>(scaleNum);
-    cinfo.scale_denom = 8;
-    cinfo.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&cinfo);
-    std::vector<std::uint8_t> pixels(std::size_t(cinfo.output_width) * cinfo.output_height * 3);
-    while (cinfo.output_scanline < cinfo.output_height) {
-        JSAMPROW row = pixels.data() + std::size_t(cinfo.output_scanline) * cinfo.output_width * 3;
-        jpeg_read_scanlines(&cinfo, &row, 1);
-    }
-    jpeg_finish_decompress(&cinfo);
-    jpeg_destroy_decompress(&cinfo);
-}
-
-// The floor of saving: bare libjpeg encoding the same 32-bit rows at the same settings.
-std::size_t bareEncode(const QImage& rgb) {
-    jpeg_compress_struct cinfo{};
-    jpeg_error_mgr err{};
-    cinfo.err = jpeg_std_error(&err);
-    jpeg_create_compress(&cinfo);
-    unsigned char* out = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &out, &size);
-    cinfo.image_width = JDIMENSION(rgb.width());
-    cinfo.image_height = JDIMENSION(rgb.height());
-    cinfo.input_components = 4;
-    cinfo.in_color_space = JCS_EXT_BGRX;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, 95, TRUE);
-    for (int i = 0; i < cinfo.num_components; ++i) cinfo.comp_info[i].h_samp_factor = cinfo.comp_info[i].v_samp_factor = 1;
-    jpeg_start_compress(&cinfo, TRUE);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(rgb.constScanLine(int(cinfo.next_scanline)));
-        jpeg_write_scanlines(&cinfo, &row, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    std::free(out);
-    return size;
-}
 
 QByteArray resource(const char* path) {
     QFile f(path);
@@ -139,13 +88,7 @@ int main(int argc, char** argv) {
     platform::installFonts();
     const std::string probe = QCoreApplication::applicationDirPath().toStdString() + "/startup_probe";
 
-    std::uint32_t seed = 12345;
-    const fixtures::Bytes photo = fixtures::jpeg(4000, 3000, [&](int x, int y) {
-        seed = seed * 1664525u + 1013904223u;
-        const int grain = int(seed >> 28) - 8;
-        return 0xFF000000u | std::uint32_t(std::clamp(x * 255 / 4000 + grain, 0, 255)) << 16 |
-               std::uint32_t(std::clamp(y * 255 / 3000 + grain, 0, 255)) << 8 | std::uint32_t(140 + grain);
-    });
+    const fixtures::Bytes photo = fixtures::photoLike(4000, 3000);
     const QByteArray photoBytes(reinterpret_cast<const char*>(photo.data()), qsizetype(photo.size()));
     QTemporaryDir dir;
     const QString photoPath = dir.filePath("photo.jpg");
@@ -193,8 +136,8 @@ int main(int argc, char** argv) {
         for (int i = 0; i < kRuns; ++i) {
             ours.push_back(generateOnce(*g.page));
             floor.push_back(bench::millis([&] {
-                bareDecode(*g.templ, 8);
-                if (g.picture) bareDecode(photoBytes, 1);  // 500 x 375 covers either box
+                bench::bareDecode(*g.templ, 8);
+                if (g.picture) bench::bareDecode(photoBytes, 1);  // 500 x 375 covers either box
             }));
         }
         bench::row(g.what, bench::median(ours), bench::median(floor), g.picture ? "decode template + picture" : "decode template");
@@ -217,7 +160,7 @@ int main(int argc, char** argv) {
             QTest::mouseClick(canvas, Qt::LeftButton, {}, bare);  // warm-up
             for (int i = 0; i < kRuns; ++i) {
                 ours.push_back(bench::millis([&] { QTest::mouseClick(canvas, Qt::LeftButton, {}, bare); }));
-                floor.push_back(bench::millis([&] { bareEncode(capture); }));
+                floor.push_back(bench::millis([&] { bench::bareEncode(capture); }));
             }
             w->close();
         });

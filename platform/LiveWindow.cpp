@@ -1,5 +1,6 @@
 #include "platform/LiveWindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
@@ -105,7 +106,8 @@ LiveWindow::LiveWindow(const WindowDef& def) : QWidget(nullptr), def_(def) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(clientWidth(def), clientHeight(def));
-    setWindowIcon(appIcon());
+    // All windows share the program's icon through the application; it is drawn once.
+    if (QApplication::windowIcon().isNull()) QApplication::setWindowIcon(appIcon());
 }
 
 std::unique_ptr<LiveWindow> LiveWindow::build(const WindowDef& def, QString* error) {

@@ -330,4 +330,15 @@ Bytes png(int width, int height, const PixelFn& pixel) {
     return Bytes(out.begin(), out.end());
 }
 
+Bytes photoLike(int width, int height) {
+    std::uint32_t seed = 12345;
+    return jpeg(width, height, [&](int x, int y) {
+        seed = seed * 1664525u + 1013904223u;
+        const int grain = int(seed >> 28) - 8;
+        const int r = std::clamp(x * 255 / width + grain, 0, 255), g = std::clamp(y * 255 / height + grain, 0, 255);
+        const int b = std::clamp(128 + ((x / 40 + y / 40) % 2) * 60 + grain, 0, 255);
+        return 0xFF000000u | std::uint32_t(r) << 16 | std::uint32_t(g) << 8 | std::uint32_t(b);
+    });
+}
+
 }  // namespace fixtures

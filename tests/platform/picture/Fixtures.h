@@ -44,4 +44,7 @@ Bytes pcx8(int width, int height, const PixelFn& pixel);
 Bytes pcx1(int width, int height, const PixelFn& pixel);  // white where the pixel is white
 Bytes png(int width, int height, const PixelFn& pixel);
 
+// A JPEG that compresses like a photo: broad gradients with a fine grain.
+Bytes photoLike(int width, int height);
+
 }  // namespace fixtures
