@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include "platform/CommonDlg.h"
@@ -60,4 +61,44 @@ TEST(CommonDlg, ShowsQtsOwnOpenDialogListingEveryFile) {
     EXPECT_EQ(dlg.fileName, file);
     EXPECT_EQ(filters.size(), 1);
     EXPECT_TRUE(filters.value(0).contains("(*)")) << filters.value(0).toStdString();
+}
+
+TEST(CommonDlg, ASaveDialogNameTakesTheExtensionOfTheFilterChosen) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    struct Case {
+        int filter;
+        const char* typed;
+        const char* expected;
+    };
+    for (const Case c : {Case{0, "a", "a.jpg"}, Case{1, "b", "b.bmp"}, Case{1, "c.png", "c.png"}}) {
+        SCOPED_TRACE(c.typed);
+        QTimer::singleShot(0, [&] {
+            auto* fd = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(fd, nullptr);
+            EXPECT_EQ(fd->acceptMode(), QFileDialog::AcceptSave);
+            auto* combo = fd->findChild<QComboBox*>("fileTypeCombo");
+            ASSERT_NE(combo, nullptr);
+            EXPECT_EQ(combo->count(), 2);
+            for (int i = 0; i < c.filter; ++i) QTest::keyClick(combo, Qt::Key_Down);  // as a user picks it
+            fd->setDirectory(dir.path());
+            auto* name = fd->findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(name, nullptr);
+            name->setText(c.typed);
+            QMetaObject::invokeMethod(fd, "accept");
+        });
+        CommonDlg dlg;
+        dlg.kind = DialogKind::Save;
+        dlg.filter = QString::fromUtf8("JPG图片(*.jpg)|*.jpg|BMP图片(*.bmp)|*.bmp|");
+        dlg.defaultSuffix = "jpg";
+        EXPECT_TRUE(dlg.show(nullptr));
+        EXPECT_EQ(dlg.fileName, dir.filePath(c.expected));
+    }
+}
+
+TEST(CommonDlg, SuffixOfANameFilter) {
+    EXPECT_EQ(suffixOfNameFilter(QString::fromUtf8("BMP图片(*.bmp)")), "bmp");
+    EXPECT_EQ(suffixOfNameFilter("Pictures (*.jpg *.bmp)"), "");
+    EXPECT_EQ(suffixOfNameFilter("All (*)"), "");
+    EXPECT_EQ(suffixOfNameFilter("odd"), "");
 }
