@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     for (int i = 5; i < argc; ++i) {
         int x, y, w, h;
         unsigned colour;
-        if (std::sscanf(argv[i], "%d,%d,%d,%d,%x", &x, &y, &w, &h, &colour) != 5) return fail(std::string("bad spec ") + argv[i]);
+        if (std::sscanf(argv[i], "%d,%d,%d,%d,%x", &x, &y, &w, &h, &colour) != 5) return fail(std::string("bad rectangle ") + argv[i]);
         const int r = int(colour >> 16), g = int((colour >> 8) & 0xFF), bl = int(colour & 0xFF);
         bool found = false;
         for (int yy = y; yy < y + h && !found; ++yy)
