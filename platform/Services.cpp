@@ -73,7 +73,6 @@ static T* find(const std::string& window, const std::string& control) {
 QString readText(const std::string& window, const std::string& control) {
     if (auto* edit = find<QLineEdit>(window, control)) return edit->text();
     if (auto* label = find<TransLabel>(window, control)) return label->text();
-    if (auto* dlg = find<CommonDlg>(window, control)) return dlg->fileName;
     return {};
 }
 

@@ -25,7 +25,8 @@ bool loadWindow(const WindowDef& def, Modality modality, QString* error = nullpt
 // The newest live window of that name, or nullptr.
 LiveWindow* liveWindow(const std::string& window);
 
-// Property access; every read hands back a copy of its own.
+// Property access; every read hands back a copy of its own. Texts are those of
+// edit boxes and transparent labels.
 QString readText(const std::string& window, const std::string& control);
 void writeText(const std::string& window, const std::string& control, const QString& text);
 bool readChecked(const std::string& window, const std::string& control);

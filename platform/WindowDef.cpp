@@ -88,16 +88,4 @@ std::vector<std::string> checkDefinition(const WindowDef& def) {
     return problems;
 }
 
-Point placeInWindow(const WindowDef& def, const ControlDef& control) {
-    Point p{control.x, control.y};
-    const ControlDef* at = &control;
-    for (std::size_t steps = 0; !at->parent.empty() && steps <= def.controls.size(); ++steps) {
-        at = findControl(def, at->parent);
-        if (!at) break;
-        p.x += at->x;
-        p.y += at->y;
-    }
-    return p;
-}
-
 }  // namespace platform

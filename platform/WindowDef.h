@@ -91,7 +91,4 @@ std::vector<std::string> checkDefinition(const WindowDef& def);
 
 const ControlDef* findControl(const WindowDef& def, const std::string& name);
 
-// A control's place in the window's client coordinates, following its parents.
-Point placeInWindow(const WindowDef& def, const ControlDef& control);
-
 }  // namespace platform

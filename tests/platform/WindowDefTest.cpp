@@ -66,13 +66,6 @@ TEST(WindowDefinition, ACycleOfParentsIsReportedNotFollowed) {
     EXPECT_NE(problems.front().find("cycle"), std::string::npos);
 }
 
-TEST(WindowDefinition, PlacesFollowTheParents) {
-    const WindowDef w = soundWindow();
-    const Point p = placeInWindow(w, *findControl(w, "e"));
-    EXPECT_EQ(p.x, 11);
-    EXPECT_EQ(p.y, 10);
-}
-
 TEST(WindowDefinition, ClientSizeAndCentring) {
     WindowDef w;
     w.outerWidth = 475;
