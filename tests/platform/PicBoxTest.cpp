@@ -62,6 +62,17 @@ TEST(PicBox, KeepsItsOwnCopyAndANewPictureReplacesTheOld) {
     EXPECT_EQ(shot(box).pixel(25, 25), kWhite);
 }
 
+TEST(PicBox, CopiesEvenBytesItIsOnlyLentAView) {
+    PicBox box;
+    box.resize(50, 50);
+    fixtures::Bytes owner = fixtures::bmp(4, 4, [](int, int) { return kRed; });
+    box.setPicture(QByteArray::fromRawData(reinterpret_cast<const char*>(owner.data()), qsizetype(owner.size())));
+    std::fill(owner.begin(), owner.end(), 0);  // the lender frees or reuses its buffer
+    owner.clear();
+    owner.shrink_to_fit();
+    EXPECT_EQ(shot(box).pixel(25, 25), kRed);
+}
+
 TEST(PicBox, IconTransparencyShowsTheBoxWhite) {
     PicBox box;
     box.resize(18, 18);  // inner 16 x 16: one picture pixel per box pixel
